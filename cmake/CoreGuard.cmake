@@ -35,5 +35,7 @@ function(_toramel_check_core target)
 endfunction()
 
 function(toramel_core_guard target)
-  cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL _toramel_check_core ${target})
+  # Deferred arguments are evaluated when the call runs, so bake the name in.
+  cmake_language(EVAL CODE
+    "cmake_language(DEFER DIRECTORY [[${CMAKE_SOURCE_DIR}]] CALL _toramel_check_core [[${target}]])")
 endfunction()
