@@ -7,6 +7,7 @@
 #include "platform/text/gbk.h"
 #include "platform/text/trim.h"
 #include "scheduler/time_text.h"
+#include "shell/tray.h"
 
 namespace data {
 namespace {
@@ -75,7 +76,7 @@ void zxsj2Click(shell::MainContext& ctx) {
         ctx.messages.information(text::gbk("作息时间表初始化错误！\r\r文件 ") + t1.TableName +
                                  text::gbk(" 未找到！"));
         ctx.state.Unlocked = true;
-        if (ctx.Q1Click) ctx.Q1Click();
+        shell::Q1Click(ctx);
     }
 }
 

@@ -44,12 +44,29 @@ public:
     void setVolume(unsigned, unsigned) override {}
 };
 
+// Without a window the desktop requests have nowhere to go.
+class NoWindow : public shell::WindowPort {
+public:
+    void showPasswordDialog() override {}
+    void closePasswordDialog() override {}
+    void showAboutBox() override {}
+    void hideMainWindow() override {}
+    void showMainWindow() override {}
+    void popupTrayMenu() override {}
+    void addTrayIcon() override {}
+    void removeTrayIcon() override {}
+    void terminate() override {}
+    void applySkin(int) override {}
+    void openDocument(const std::string&) override {}
+    void openUrl(const std::string&) override {}
+};
+
 int run() {
     TerminalMessages messages;
     NoPlayer player;
-    shell::MainContext ctx(player, messages);
-    bool quit = false;
-    ctx.Q1Click = [&] { quit = true; };
+    NoWindow window;
+    scheduler::SystemClock clock;
+    shell::MainContext ctx({player, messages, window, clock});
 
     ctx.state.AppDir = files::programFolder();
     if (chdir(files::toFsPath(ctx.state.AppDir).c_str()) != 0) std::perror("chdir");
@@ -60,7 +77,7 @@ int run() {
     }
     data::openSettingsTable(ctx);
     data::zxsj2Click(ctx);
-    if (quit) return 0;
+    if (ctx.terminating) return 0;
 
     dbase::Table& t = ctx.Table1.table;
     if (!t.active()) return 0;

@@ -1,16 +1,20 @@
 #pragma once
 // What the main window owns and every handler of the core works on: the
-// shared state, the two tables, the controls, and the ports to the outside.
+// shared state, the two tables, the controls, the other forms' data, and
+// the ports to the outside.
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "data/dbase/table.h"
+#include "operator/password_form.h"
 #include "playback/media_player.h"
 #include "scheduler/broadcast_state.h"
+#include "scheduler/clock.h"
+#include "shell/layout.h"
 #include "shell/message_port.h"
 #include "shell/presentation_model.h"
+#include "shell/window_port.h"
 
 namespace shell {
 
@@ -23,19 +27,30 @@ struct TableComponent {
     std::string IndexName;  // for example "XIA_ON"
 };
 
+struct Ports {
+    playback::MediaPlayer& player;
+    MessagePort& messages;
+    WindowPort& window;
+    const scheduler::Clock& clock;
+};
+
 struct MainContext {
-    MainContext(playback::MediaPlayer& player, MessagePort& messagePort)
-        : MediaPlayer1(player), messages(messagePort) {}
+    explicit MainContext(Ports ports)
+        : MediaPlayer1(ports.player), messages(ports.messages), window(ports.window), clock(ports.clock) {}
 
     scheduler::BroadcastState state;
     TableComponent Table1;  // the open season timetable
     TableComponent Table2;  // system.dbf
     MainControls controls;
+    MainLayout layout;
+    operation::PasswordForm Form2;
     std::vector<std::string> fileNamePickList;  // bare GBK names for the FILENAME column
+    bool terminating = false;  // the quit command has told the program to end
 
     playback::MediaPlayer& MediaPlayer1;
     MessagePort& messages;
-    std::function<void()> Q1Click;  // the quit command, set by the main window
+    WindowPort& window;
+    const scheduler::Clock& clock;
 };
 
 }  // namespace shell

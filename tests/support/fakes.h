@@ -1,12 +1,16 @@
 #pragma once
 // Fakes of the core's ports for unit tests.
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "playback/media_player.h"
 #include "platform/text/gbk.h"
+#include "scheduler/clock.h"
+#include "shell/main_context.h"
 #include "shell/message_port.h"
+#include "shell/window_port.h"
 
 namespace testing_support {
 
@@ -38,6 +42,46 @@ public:
     playback::PlayerMode currentMode = playback::PlayerMode::NotOpen;
     std::string opened;
     int stops = 0;
+};
+
+// Records what the core asked of the windows, by name ("terminate",
+// "applySkin 3"). The password dialog runs `onPasswordDialog`, standing in
+// for what the operator does while it is open.
+class FakeWindow : public shell::WindowPort {
+public:
+    void showPasswordDialog() override {
+        calls.push_back("showPasswordDialog");
+        if (onPasswordDialog) onPasswordDialog();
+    }
+    void closePasswordDialog() override { calls.push_back("closePasswordDialog"); }
+    void showAboutBox() override { calls.push_back("showAboutBox"); }
+    void hideMainWindow() override { calls.push_back("hideMainWindow"); }
+    void showMainWindow() override { calls.push_back("showMainWindow"); }
+    void popupTrayMenu() override { calls.push_back("popupTrayMenu"); }
+    void addTrayIcon() override { calls.push_back("addTrayIcon"); }
+    void removeTrayIcon() override { calls.push_back("removeTrayIcon"); }
+    void terminate() override { calls.push_back("terminate"); }
+    void applySkin(int index) override { calls.push_back("applySkin " + std::to_string(index)); }
+    void openDocument(const std::string& gbkPath) override { calls.push_back("openDocument " + gbkPath); }
+    void openUrl(const std::string& url) override { calls.push_back("openUrl " + url); }
+
+    std::vector<std::string> calls;
+    std::function<void()> onPasswordDialog;
+};
+
+class FakeClock : public scheduler::Clock {
+public:
+    scheduler::LocalTime now() const override { return time; }
+    scheduler::LocalTime time;
+};
+
+// Every port faked, and a context over them.
+struct FakePorts {
+    RecordingMessages messages;
+    FakePlayer player;
+    FakeWindow window;
+    FakeClock clock;
+    shell::Ports ports() { return {player, messages, window, clock}; }
 };
 
 }  // namespace testing_support

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "data/season_choice.h"
@@ -40,7 +41,6 @@ protected:
         folder.writeTimetable("dong.dbf", "DONG_ON", {{1, "08:10:00"}});
         folder.writeTimetable("qita.dbf", "QITA_ON", {{1, "12:15"}, {2, "0755", "bell.wav", "5:00:13"}});
         ctx.state.AppDir = folder.appDir();
-        ctx.Q1Click = [this] { ++quits; };
         data::openSettingsTable(ctx);
     }
     void setId8(const std::string& v) {
@@ -51,10 +51,11 @@ protected:
     std::string currentTime() { return ctx.Table1.table.fieldText(data::kTime); }
 
     TempProgramFolder folder;
-    RecordingMessages messages;
-    FakePlayer player;
-    shell::MainContext ctx{player, messages};
-    int quits = 0;
+    FakePorts fakes;
+    RecordingMessages& messages = fakes.messages;
+    FakePlayer& player = fakes.player;
+    shell::MainContext ctx{fakes.ports()};
+    int quits() const { return static_cast<int>(std::count(fakes.window.calls.begin(), fakes.window.calls.end(), "terminate")); }
 };
 
 TEST_F(Load, OpensTheSelectedTableOnItsSmallestOn) {
@@ -76,7 +77,7 @@ TEST_F(Load, BadTimeLeavesCursorOnTheOffendingRow) {
     EXPECT_EQ(messages.shown[0], "时间格式错误！\r\r应为英文半角符号（hh:mm:ss）！ ");
     EXPECT_TRUE(ctx.Table1.table.active());
     EXPECT_EQ(ctx.Table1.table.fieldInt(data::kOn), 2);  // 25:00:00, not the later 7:61:00
-    EXPECT_EQ(quits, 0);
+    EXPECT_EQ(quits(), 0);
 }
 
 TEST_F(Load, TextsWithoutColonAndShortTimesPass) {
@@ -108,14 +109,14 @@ TEST_F(Load, DamagedTableReportsAndQuitsWithoutPassword) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], "作息时间表初始化错误！\r\r文件 dong.dbf 未找到！");
     EXPECT_TRUE(ctx.state.Unlocked);
-    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(quits(), 1);
 }
 
 TEST_F(Load, MissingIndexIsAnOpeningFailure) {
     std::filesystem::remove(folder.dir() / "dong.mdx");
     setId8("3");
     data::zxsj2Click(ctx);
-    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(quits(), 1);
 }
 
 TEST_F(Load, MissingTableFileIsReportedButDoesNotQuit) {
@@ -125,7 +126,7 @@ TEST_F(Load, MissingTableFileIsReportedButDoesNotQuit) {
     EXPECT_FALSE(ctx.Table1.table.active());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.shown[0].find("qita.dbf"), std::string::npos);
-    EXPECT_EQ(quits, 0);
+    EXPECT_EQ(quits(), 0);
 }
 
 TEST_F(Load, StopsAPlayingFileButNotAnIdlePlayer) {

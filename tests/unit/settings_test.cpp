@@ -22,9 +22,10 @@ protected:
     }
 
     TempProgramFolder folder;
-    RecordingMessages messages;
-    FakePlayer player;
-    shell::MainContext ctx{player, messages};
+    FakePorts fakes;
+    RecordingMessages& messages = fakes.messages;
+    FakePlayer& player = fakes.player;
+    shell::MainContext ctx{fakes.ports()};
 };
 
 TEST_F(Settings, WritesByNameAndKeepsOtherFields) {
