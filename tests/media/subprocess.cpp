@@ -1,0 +1,64 @@
+#include "tests/media/subprocess.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+extern char** environ;
+
+namespace media_testing {
+
+void run(const std::vector<std::string>& argv) {
+    Subprocess child(argv);
+    if (child.wait() != 0) throw std::runtime_error(argv.front() + " failed");
+}
+
+Subprocess::Subprocess(const std::vector<std::string>& argv, bool captureOutput) {
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    int pipeFds[2] = {-1, -1};
+    if (captureOutput) {
+        if (pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    }
+    const int rc = posix_spawnp(&pid_, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (captureOutput) {
+        ::close(pipeFds[1]);
+        outputFd_ = pipeFds[0];
+    }
+    if (rc != 0) {
+        pid_ = -1;
+        throw std::runtime_error("cannot start " + argv.front());
+    }
+}
+
+Subprocess::~Subprocess() {
+    terminate();
+    if (outputFd_ >= 0) ::close(outputFd_);
+}
+
+void Subprocess::terminate() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    wait();
+}
+
+int Subprocess::wait() {
+    if (pid_ <= 0) return -1;
+    int status = 0;
+    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace media_testing

@@ -1,0 +1,108 @@
+#include "tests/media/test_media.h"
+
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/media/subprocess.h"
+
+namespace media_testing {
+
+namespace {
+
+void gstLaunch(const std::string& pipeline) {
+    std::vector<std::string> argv = {"gst-launch-1.0", "-q"};
+    std::istringstream words(pipeline);
+    for (std::string word; words >> word;) argv.push_back(word);
+    run(argv);
+}
+
+std::string tone(double seconds, const std::string& caps) {
+    return "audiotestsrc num-buffers=" + std::to_string(std::lround(seconds * 100)) +
+           " samplesperbuffer=441 freq=440 volume=0.5 ! audio/x-raw,rate=44100,channels=2" + caps;
+}
+
+std::string ball(double seconds, int width, int height) {
+    return "videotestsrc pattern=ball num-buffers=" + std::to_string(std::lround(seconds * 25)) +
+           " ! video/x-raw,width=" + std::to_string(width) + ",height=" + std::to_string(height) +
+           ",framerate=25/1";
+}
+
+void put16(std::string& out, unsigned v) {
+    out += static_cast<char>(v & 0xff);
+    out += static_cast<char>((v >> 8) & 0xff);
+}
+void put32(std::string& out, unsigned v) {
+    put16(out, v & 0xffff);
+    put16(out, v >> 16);
+}
+void putBig32(std::string& out, unsigned v) {
+    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xff);
+}
+
+}  // namespace
+
+void writeToneWav(const std::filesystem::path& file, double seconds, double amplitude) {
+    constexpr unsigned kRate = 44100, kChannels = 2;
+    const auto frames = static_cast<unsigned>(seconds * kRate);
+    std::string data;
+    for (unsigned i = 0; i < frames; ++i) {
+        const double v = amplitude * std::sin(2 * std::numbers::pi * 440.0 * i / kRate);
+        const auto sample = static_cast<std::int16_t>(std::lround(v * 32767));
+        for (unsigned c = 0; c < kChannels; ++c) put16(data, static_cast<std::uint16_t>(sample));
+    }
+    std::string wav = "RIFF";
+    put32(wav, static_cast<unsigned>(36 + data.size()));
+    wav += "WAVEfmt ";
+    put32(wav, 16);
+    put16(wav, 1);  // PCM
+    put16(wav, kChannels);
+    put32(wav, kRate);
+    put32(wav, kRate * kChannels * 2);
+    put16(wav, kChannels * 2);
+    put16(wav, 16);
+    wav += "data";
+    put32(wav, static_cast<unsigned>(data.size()));
+    std::ofstream(file, std::ios::binary) << wav << data;
+}
+
+void writeMidiTune(const std::filesystem::path& file) {
+    // 480 ticks a quarter note at 120 beats a minute: 360 ticks are 0.375 s.
+    std::string track;
+    track += std::string("\x00\xff\x51\x03\x07\xa1\x20", 7);  // tempo 500000 us a quarter
+    track += std::string("\x00\xc0\x00", 3);                  // piano
+    for (const int note : {60, 64, 67, 72}) {
+        track += std::string("\x00\x90", 2) + static_cast<char>(note) + static_cast<char>(110);
+        track += std::string("\x82\x68\x80", 3) + static_cast<char>(note) + '\0';  // after 360 ticks
+    }
+    track += std::string("\x00\xff\x2f\x00", 4);
+    std::string midi = "MThd";
+    putBig32(midi, 6);
+    midi += std::string("\x00\x00\x00\x01\x01\xe0", 6);  // format 0, one track, 480 ticks
+    midi += "MTrk";
+    putBig32(midi, static_cast<unsigned>(track.size()));
+    std::ofstream(file, std::ios::binary) << midi << track;
+}
+
+void encodeMp3(const std::filesystem::path& file, double seconds, bool xingHeader) {
+    gstLaunch(tone(seconds, "") + " ! lamemp3enc target=bitrate bitrate=128 cbr=true" +
+              (xingHeader ? " ! xingmux" : "") + " ! filesink location=" + file.string());
+}
+
+void encodeAvi(const std::filesystem::path& file, double seconds) {
+    gstLaunch("avimux name=mux ! filesink location=" + file.string() + " " + ball(seconds, 320, 240) +
+              " ! jpegenc ! mux. " + tone(seconds, ",format=S16LE") + " ! mux.");
+}
+
+void encodeMpeg(const std::filesystem::path& file, double seconds, bool videoCd) {
+    const std::string format = videoCd ? "1" : "0";
+    gstLaunch("mplex name=mux format=" + format + " ! filesink location=" + file.string() + " " +
+              ball(seconds, 352, 288) + " ! mpeg2enc format=" + format + " ! mux. " + tone(seconds, "") +
+              " ! twolamemp2enc bitrate=224 ! mux.");
+}
+
+}  // namespace media_testing
