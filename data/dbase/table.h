@@ -60,6 +60,7 @@ std::vector<std::string> readTagNames(const std::filesystem::path& dbf);
 
 enum class TableState { Inactive, Browse, Edit, Insert };
 
+// A moved-from Table may only be destroyed or assigned to.
 class Table {
 public:
     Table();
