@@ -3,12 +3,15 @@
 // shared state, the two tables, the controls, the other forms' data, and
 // the ports to the outside.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "data/dbase/table.h"
+#include "operator/options_form.h"
 #include "operator/password_form.h"
 #include "playback/media_player.h"
+#include "playback/video_form.h"
 #include "scheduler/broadcast_state.h"
 #include "scheduler/clock.h"
 #include "shell/layout.h"
@@ -44,8 +47,12 @@ struct MainContext {
     MainControls controls;
     MainLayout layout;
     operation::PasswordForm Form2;
+    operation::OptionsForm Form4;
+    playback::VideoForm Form6;
     std::vector<std::string> fileNamePickList;  // bare GBK names for the FILENAME column
     bool terminating = false;  // the quit command has told the program to end
+    // The folder rows' random pick: a generator of its own, 0 at every start.
+    std::uint32_t randomState = 0;
 
     playback::MediaPlayer& MediaPlayer1;
     MessagePort& messages;

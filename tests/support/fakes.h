@@ -3,9 +3,11 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "playback/media_player.h"
+#include "platform/files/fs_path.h"
 #include "platform/text/gbk.h"
 #include "scheduler/clock.h"
 #include "shell/main_context.h"
@@ -20,10 +22,14 @@ public:
     std::vector<std::string> shown;  // in UTF-8, for readable assertions
 };
 
+// Opens what exists as a file (like the device, which fails on anything
+// else), plays at once, and records the volume and display calls.
 class FakePlayer : public playback::MediaPlayer {
 public:
     void open(const std::string& path) override {
+        if (!files::fileExists(path)) throw playback::MediaError("cannot open " + path);
         opened = path;
+        ++opens;
         currentMode = playback::PlayerMode::Stopped;
     }
     void play() override { currentMode = playback::PlayerMode::Playing; }
@@ -33,15 +39,20 @@ public:
     }
     void close() override { currentMode = playback::PlayerMode::NotOpen; }
     playback::PlayerMode mode() const override { return currentMode; }
-    long long position() const override { return 0; }
-    long long length() const override { return 0; }
+    long long position() const override { return currentPosition; }
+    long long length() const override { return fileLength; }
     void setDisplay(playback::VideoSurface*) override {}
-    void setDisplayRect(const playback::DisplayRect&) override {}
-    void setVolume(unsigned, unsigned) override {}
+    void setDisplayRect(const playback::DisplayRect& rect) override { displayRects.push_back(rect); }
+    void setVolume(unsigned left, unsigned right) override { volumes.emplace_back(left, right); }
 
     playback::PlayerMode currentMode = playback::PlayerMode::NotOpen;
     std::string opened;
+    int opens = 0;
     int stops = 0;
+    long long currentPosition = 0;
+    long long fileLength = 3000;
+    std::vector<std::pair<unsigned, unsigned>> volumes;
+    std::vector<playback::DisplayRect> displayRects;
 };
 
 // Records what the core asked of the windows, by name ("terminate",
