@@ -70,19 +70,25 @@ StoredTable loadTable(const std::filesystem::path& dbf, std::string_view tag) {
     return parseTable(bytes.table, bytes.index, tag, {dbf.string(), indexPathFor(dbf).string()});
 }
 
-void saveTable(const std::filesystem::path& dbf, const StoredTable& table, const DbfImage& image) {
+PairBytes tableBytes(const StoredTable& table, const DbfImage& image, const std::string& tableName, const std::string& name) {
     if (!table.indexProblem.empty()) throw Error(table.indexProblem);
-    std::optional<std::string> index;
+    PairBytes out;
     if (image.hasProductionIndex()) {
         std::vector<TagKeys> tags;
         for (const TagDef& t : table.indexTags) {
             const int field = numericField(image, t.field);
-            if (field < 0) fail(dbf.string(), "tag " + t.name + " is not on a numeric field");
-            tags.push_back(tagKeys(image, t, field, dbf.string()));
+            if (field < 0) fail(name, "tag " + t.name + " is not on a numeric field");
+            tags.push_back(tagKeys(image, t, field, name));
         }
-        index = buildMdx(dbf.stem().string(), tags);
+        out.index = buildMdx(tableName, tags);
     }
-    writePair(dbf, serializeDbf(image), index);
+    out.table = serializeDbf(image);
+    return out;
+}
+
+void saveTable(const std::filesystem::path& dbf, const StoredTable& table, const DbfImage& image) {
+    const PairBytes bytes = tableBytes(table, image, dbf.stem().string(), dbf.string());
+    writePair(dbf, bytes.table, bytes.index);
 }
 
 std::vector<int> liveOrder(const StoredTable& table, const std::string& name) {

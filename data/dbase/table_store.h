@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/dbase/atomic_pair.h"
 #include "data/dbase/dbf_image.h"
 
 namespace dbase {
@@ -29,6 +30,9 @@ struct TableNames {
 StoredTable parseTable(std::string_view dbf, const std::optional<std::string>& mdx, std::string_view tag,
                        const TableNames& names);
 StoredTable loadTable(const std::filesystem::path& dbf, std::string_view tag);
+// The bytes of the table file and, when it has one, its rebuilt index.
+// `tableName` is the .dbf's name without folder or extension.
+PairBytes tableBytes(const StoredTable& table, const DbfImage& image, const std::string& tableName, const std::string& name);
 // Rewrites `dbf` (and its index) from `image`.
 void saveTable(const std::filesystem::path& dbf, const StoredTable& table, const DbfImage& image);
 // The live records (0-based) in the table's order.
