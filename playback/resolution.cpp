@@ -45,6 +45,21 @@ void pickFromFolder(shell::MainContext& ctx) {
     }
 }
 
+// The message is modal and ticks go on while it is open: every tick would
+// try the row again and open one more box, and closing each would advance
+// once more, skipping rows that were never late. So one box per row at a
+// time, and the advance only if that row is still the current one.
+void reportMissing(shell::MainContext& ctx) {
+    dbase::Table& t = ctx.Table1.table;
+    const int record = t.recordNumber();
+    if (record != 0 && record == ctx.missingFileMessageRecord) return;
+    const int outer = ctx.missingFileMessageRecord;
+    ctx.missingFileMessageRecord = record;
+    ctx.messages.information(text::gbk("文件 ") + ctx.state.MediaPath + text::gbk(" 未找到！"));
+    ctx.missingFileMessageRecord = outer;
+    if (t.active() && t.recordNumber() == record) scheduler::tab2Click(ctx);
+}
+
 }  // namespace
 
 int randomPick(std::uint32_t& state, int count) {
@@ -89,8 +104,7 @@ void ToolButton24Click(shell::MainContext& ctx) {
         }
     } else {
         s.MediaFound = false;
-        ctx.messages.information(text::gbk("文件 ") + s.MediaPath + text::gbk(" 未找到！"));
-        scheduler::tab2Click(ctx);
+        reportMissing(ctx);
     }
     s.QuietFind = false;
 }

@@ -17,6 +17,7 @@
 #include "shell/layout.h"
 #include "shell/message_port.h"
 #include "shell/presentation_model.h"
+#include "shell/system_port.h"
 #include "shell/window_port.h"
 
 namespace shell {
@@ -35,11 +36,16 @@ struct Ports {
     MessagePort& messages;
     WindowPort& window;
     const scheduler::Clock& clock;
+    SystemPort& system = realSystem();
 };
 
 struct MainContext {
     explicit MainContext(Ports ports)
-        : MediaPlayer1(ports.player), messages(ports.messages), window(ports.window), clock(ports.clock) {}
+        : MediaPlayer1(ports.player),
+          messages(ports.messages),
+          window(ports.window),
+          clock(ports.clock),
+          system(ports.system) {}
 
     scheduler::BroadcastState state;
     TableComponent Table1;  // the open season timetable
@@ -53,11 +59,15 @@ struct MainContext {
     bool terminating = false;  // the quit command has told the program to end
     // The folder rows' random pick: a generator of its own, 0 at every start.
     std::uint32_t randomState = 0;
+    // The row whose "not found" message is open, so that ticks running
+    // while it is shown neither pile up more boxes nor advance again.
+    int missingFileMessageRecord = 0;
 
     playback::MediaPlayer& MediaPlayer1;
     MessagePort& messages;
     WindowPort& window;
     const scheduler::Clock& clock;
+    SystemPort& system;
 };
 
 }  // namespace shell

@@ -18,8 +18,12 @@ namespace testing_support {
 
 class RecordingMessages : public shell::MessagePort {
 public:
-    void information(const std::string& gbkText) override { shown.push_back(text::utf8FromGbk(gbkText)); }
+    void information(const std::string& gbkText) override {
+        shown.push_back(text::utf8FromGbk(gbkText));
+        if (whileShown) whileShown();  // what happens while the modal box is open
+    }
     std::vector<std::string> shown;  // in UTF-8, for readable assertions
+    std::function<void()> whileShown;
 };
 
 // Opens what exists as a file (like the device, which fails on anything
@@ -86,13 +90,20 @@ public:
     scheduler::LocalTime time;
 };
 
+class FakeSystem : public shell::SystemPort {
+public:
+    void startDetached(const std::string& gbkPath) override { started.push_back(gbkPath); }
+    std::vector<std::string> started;
+};
+
 // Every port faked, and a context over them.
 struct FakePorts {
     RecordingMessages messages;
     FakePlayer player;
     FakeWindow window;
     FakeClock clock;
-    shell::Ports ports() { return {player, messages, window, clock}; }
+    FakeSystem system;
+    shell::Ports ports() { return {player, messages, window, clock, system}; }
 };
 
 }  // namespace testing_support
