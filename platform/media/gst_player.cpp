@@ -232,21 +232,23 @@ std::string GstPlayer::Impl::preroll() {
 }
 
 void GstPlayer::Impl::closeFile() {
+    // A pipeline that reaches NULL drops what its bus still held, so no
+    // message of the closed file reaches the next one.
     gst_element_set_state(playbin.get(), GST_STATE_NULL);
-    // What the closed file still had to say is of no interest any more.
-    gst_bus_set_flushing(bus.get(), TRUE);
-    gst_bus_set_flushing(bus.get(), FALSE);
     ++generation;
     latest.clear();
     current.reset();
-    if (surface) surface->clearPicture();
+    rect = {};
+    if (surface) {
+        surface->clearPicture();
+        surface->setTarget(rect);
+    }
     mode = PlayerMode::NotOpen;
     ended = failed = video = false;
     lengthMs = 0;
     startOffset = 0;
     lastPosition = 0;
     bitrate = 0;
-    rect = {};
 }
 
 void GstPlayer::Impl::play() {

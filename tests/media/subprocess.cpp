@@ -13,17 +13,21 @@ extern char** environ;
 
 namespace media_testing {
 
-void run(const std::vector<std::string>& argv) {
-    Subprocess child(argv);
+void run(const std::vector<std::string>& argv, const std::string& inputFile, const std::string& outputFile) {
+    Subprocess child(argv, false, inputFile, outputFile);
     if (child.wait() != 0) throw std::runtime_error(argv.front() + " failed");
 }
 
-Subprocess::Subprocess(const std::vector<std::string>& argv, bool captureOutput) {
+Subprocess::Subprocess(const std::vector<std::string>& argv, bool captureOutput, const std::string& inputFile,
+                       const std::string& outputFile) {
     std::vector<char*> args;
     for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    if (!inputFile.empty()) posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inputFile.c_str(), O_RDONLY, 0);
+    if (!outputFile.empty())
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     int pipeFds[2] = {-1, -1};
     if (captureOutput) {
         if (pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");

@@ -9,14 +9,17 @@
 
 namespace media_testing {
 
-// Runs a program to its end; throws std::runtime_error unless it exits 0.
-void run(const std::vector<std::string>& argv);
+// Runs a program to its end, its standard input and output from and to
+// files when named; throws std::runtime_error unless it exits 0.
+void run(const std::vector<std::string>& argv, const std::string& inputFile = {},
+         const std::string& outputFile = {});
 
 class Subprocess {
 public:
     // Starts argv[0] (searched on PATH); with captureOutput its standard
     // output can be read from outputFd().
-    explicit Subprocess(const std::vector<std::string>& argv, bool captureOutput = false);
+    explicit Subprocess(const std::vector<std::string>& argv, bool captureOutput = false,
+                        const std::string& inputFile = {}, const std::string& outputFile = {});
     ~Subprocess();  // terminate()
     Subprocess(const Subprocess&) = delete;
     Subprocess& operator=(const Subprocess&) = delete;

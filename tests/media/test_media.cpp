@@ -99,10 +99,17 @@ void encodeAvi(const std::filesystem::path& file, double seconds) {
 }
 
 void encodeMpeg(const std::filesystem::path& file, double seconds, bool videoCd) {
+    // mjpegtools' own programs: GStreamer's mplex element sometimes ends
+    // the stream early.
     const std::string format = videoCd ? "1" : "0";
-    gstLaunch("mplex name=mux format=" + format + " ! filesink location=" + file.string() + " " +
-              ball(seconds, 352, 288) + " ! mpeg2enc format=" + format + " ! mux. " + tone(seconds, "") +
-              " ! twolamemp2enc bitrate=224 ! mux.");
+    const std::string base = file.string();
+    run({"y4mcolorbars", "-v", "0", "-W", "352", "-H", "288", "-F", "25:1", "-I", "p", "-S", "420jpeg", "-n",
+         std::to_string(std::lround(seconds * 25))},
+        {}, base + ".y4m");
+    run({"mpeg2enc", "-v", "0", "-f", format, "-a", "2", "-o", base + ".m1v"}, base + ".y4m");
+    gstLaunch(tone(seconds, "") + " ! twolamemp2enc bitrate=224 ! filesink location=" + base + ".mp2");
+    run({"mplex", "-v", "0", "-f", format, "-o", base, base + ".m1v", base + ".mp2"});
+    for (const char* part : {".y4m", ".m1v", ".mp2"}) std::filesystem::remove(base + part);
 }
 
 }  // namespace media_testing
