@@ -74,7 +74,7 @@ void ToolButton17Click(shell::MainContext& ctx) {
     s.QuietFind = true;
     ToolButton24Click(ctx);
     ctx.controls.ListBox1.visible = s.RowIsDirectory;
-    operation::setTrackbar1Position(ctx, rowVolume(s.MediaFound, ctx.Table1.table.fieldText(data::kVol)));
+    operation::options::setTrackbar1Position(ctx, rowVolume(s.MediaFound, ctx.Table1.table.fieldText(data::kVol)));
 
     const std::string extension = upperExtension(s.MediaPath);
     try {
