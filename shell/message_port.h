@@ -9,6 +9,9 @@ class MessagePort {
 public:
     virtual ~MessagePort() = default;
     virtual void information(const std::string& gbkText) = 0;
+    // An error box captioned "错误" with the error icon. A view without one
+    // of its own shows the text as information.
+    virtual void error(const std::string& gbkText) { information(gbkText); }
 };
 
 }  // namespace shell
