@@ -2,6 +2,7 @@
 
 #include "data/dbase/atomic_pair.h"
 #include "data/dbase/errors.h"
+#include "data/dbase/field_value.h"
 #include "data/dbase/mdx_read.h"
 #include "data/dbase/mdx_write.h"
 #include "data/dbase/tag_keys.h"
@@ -89,6 +90,22 @@ PairBytes tableBytes(const StoredTable& table, const DbfImage& image, const std:
 void saveTable(const std::filesystem::path& dbf, const StoredTable& table, const DbfImage& image) {
     const PairBytes bytes = tableBytes(table, image, dbf.stem().string(), dbf.string());
     writePair(dbf, bytes.table, bytes.index);
+}
+
+void createTableWithRows(const std::filesystem::path& dbf, const TableDef& def, const std::vector<std::vector<std::string>>& rows) {
+    StoredTable table;
+    table.dbf = newDbf(def, dbf.string());
+    if (def.tag) table.indexTags = {*def.tag};
+    for (const auto& row : rows) {
+        if (row.size() > table.dbf.fields.size()) fail(dbf.string(), "a row has more values than the table has fields");
+        std::string record = table.dbf.blankRecord();
+        for (std::size_t f = 0; f < row.size(); ++f) {
+            const FieldDef& field = table.dbf.fields[f];
+            record.replace(table.dbf.offsets[f], field.width, encodeText(field, row[f], std::nullopt, dbf.string()));
+        }
+        table.dbf.records += record;
+    }
+    saveTable(dbf, table, table.dbf);
 }
 
 std::vector<int> liveOrder(const StoredTable& table, const std::string& name) {

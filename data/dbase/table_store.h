@@ -35,6 +35,9 @@ StoredTable loadTable(const std::filesystem::path& dbf, std::string_view tag);
 PairBytes tableBytes(const StoredTable& table, const DbfImage& image, const std::string& tableName, const std::string& name);
 // Rewrites `dbf` (and its index) from `image`.
 void saveTable(const std::filesystem::path& dbf, const StoredTable& table, const DbfImage& image);
+// Creates a table holding `rows` (texts for the first fields of each row,
+// checked like setFieldText) in one write, for fixtures and bulk imports.
+void createTableWithRows(const std::filesystem::path& dbf, const TableDef& def, const std::vector<std::vector<std::string>>& rows);
 // The live records (0-based) in the table's order.
 std::vector<int> liveOrder(const StoredTable& table, const std::string& name);
 

@@ -78,24 +78,16 @@ std::vector<long long> onValues(dbase::Table& table) {
 
 }  // namespace dbase_test
 
-#include "data/dbase/field_value.h"
 #include "data/dbase/table_store.h"
 
 namespace dbase_test {
 
 void writeTimetable(const std::filesystem::path& dbf, const std::string& tag, const std::vector<int>& ons) {
-    const dbase::TableDef def = timetableDef(tag);
-    dbase::StoredTable table;
-    table.dbf = dbase::newDbf(def, dbf.string());
-    table.indexTags = {*def.tag};
-    for (std::size_t i = 0; i < ons.size(); ++i) {
-        const std::vector<std::string> values = {std::to_string(ons[i]), "08:00:00", "row" + std::to_string(i + 1),
-                                                 "D:\\audio\\" + std::to_string(i + 1) + ".mp3", "00:01:00", "12345", "80"};
-        std::string record = " ";
-        for (std::size_t f = 0; f < values.size(); ++f) record += dbase::encodeText(def.fields[f], values[f], std::nullopt, dbf.string());
-        table.dbf.records += record;
-    }
-    dbase::saveTable(dbf, table, table.dbf);
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t i = 0; i < ons.size(); ++i)
+        rows.push_back({std::to_string(ons[i]), "08:00:00", "row" + std::to_string(i + 1), "D:\\audio\\" + std::to_string(i + 1) + ".mp3",
+                        "00:01:00", "12345", "80"});
+    dbase::createTableWithRows(dbf, timetableDef(tag), rows);
 }
 
 }  // namespace dbase_test
