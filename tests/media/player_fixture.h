@@ -21,7 +21,8 @@ using playback::PlayerMode;
 
 class PlayerTest : public testing::Test {
 protected:
-    static constexpr auto kPrerollLimit = 3000ms;
+    // Generous: the sanitizer build loads a MIDI soundfont several times slower.
+    static constexpr auto kPrerollLimit = 10000ms;
 
     PlayerTest();
     ~PlayerTest() override;

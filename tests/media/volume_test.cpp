@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "platform/media/volume_levels.h"
@@ -41,14 +42,17 @@ class VolumeTest : public PlayerTest {
 protected:
     VolumeTest() { writeToneWav(tone, 3.0); }
 
-    // The level of the tone at the sink, a while after playback starts.
+    // The level of the tone at the sink, once it sounds.
     double levelOfNextPlay(SinkRecorder::Channel channel = SinkRecorder::kBoth) {
         player.open(gbk(tone));
         const auto start = Clock::now();
         player.play();
-        pumpFor(700ms);
-        sink.waitFor(start + 700ms);
-        return sink.rms(start + 300ms, start + 700ms, channel);
+        std::optional<Clock::time_point> sound;
+        EXPECT_TRUE(waitUntil([&] { return (sound = sink.firstSound(start, 0.001)).has_value(); }, 3s));
+        if (!sound) return 0;
+        pumpFor(500ms);
+        sink.waitFor(*sound + 500ms);
+        return sink.rms(*sound + 100ms, *sound + 500ms, channel);
     }
 
     const std::filesystem::path tone = file("tone.wav");
