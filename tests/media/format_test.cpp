@@ -27,7 +27,8 @@ const Format kFormats[] = {
     {"mp3_without_xing_header", "plain.mp3", [](const auto& f) { encodeMp3(f, 1.5, false); }, 0, 0.4},
     {"avi", "clip.avi", [](const auto& f) { encodeAvi(f, 1.5); }, 320, 0.4},
     {"mpg", "clip.mpg", [](const auto& f) { encodeMpeg(f, 1.5, false); }, 352, 0.4},
-    {"video_cd_dat", "AVSEQ01.DAT", [](const auto& f) { encodeMpeg(f, 1.5, true); }, 352, 0.4},
+    {"dat_program_stream", "clip.dat", [](const auto& f) { encodeMpeg(f, 1.5, true); }, 352, 0.4},
+    {"video_cd_dat", "AVSEQ01.DAT", [](const auto& f) { writeVideoCdDat(f, 1.5); }, 352, 0.4},
 };
 
 void PrintTo(const Format& format, std::ostream* out) { *out << format.name; }

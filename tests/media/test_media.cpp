@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <numbers>
 #include <sstream>
 #include <string>
@@ -110,6 +111,35 @@ void encodeMpeg(const std::filesystem::path& file, double seconds, bool videoCd)
     gstLaunch(tone(seconds, "") + " ! twolamemp2enc bitrate=224 ! filesink location=" + base + ".mp2");
     run({"mplex", "-v", "0", "-f", format, "-o", base, base + ".m1v", base + ".mp2"});
     for (const char* part : {".y4m", ".m1v", ".mp2"}) std::filesystem::remove(base + part);
+}
+
+void writeVideoCdDat(const std::filesystem::path& file, double seconds) {
+    const std::filesystem::path stream = file.string() + ".mpg";
+    encodeMpeg(stream, seconds, true);
+    std::ifstream in(stream, std::ios::binary);
+    const std::string programStream{std::istreambuf_iterator<char>(in), {}};
+    std::filesystem::remove(stream);
+
+    // Mode 2 form 2 sectors: sync, address, subheader, 2324 bytes of the
+    // stream, and an error check field that players do not look at.
+    constexpr std::size_t kPayload = 2324;
+    std::string sectors;
+    for (std::size_t at = 0, n = 0; at < programStream.size(); at += kPayload, ++n) {
+        sectors += std::string("\x00\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\x00", 12);
+        sectors += {static_cast<char>(n / 75 / 60), static_cast<char>(n / 75 % 60), static_cast<char>(n % 75), 2};
+        sectors += std::string("\x01\x01\x62\x0f\x01\x01\x62\x0f", 8);
+        std::string payload = programStream.substr(at, kPayload);
+        payload.resize(kPayload, '\0');
+        sectors += payload + std::string(4, '\0');
+    }
+    std::string riff = "CDXAfmt ";
+    put32(riff, 16);
+    riff += std::string(16, '\0');
+    riff += "data";
+    put32(riff, static_cast<unsigned>(sectors.size()));
+    std::string header = "RIFF";
+    put32(header, static_cast<unsigned>(riff.size() + sectors.size()));
+    std::ofstream(file, std::ios::binary) << header << riff << sectors;
 }
 
 }  // namespace media_testing

@@ -14,5 +14,8 @@ void encodeAvi(const std::filesystem::path& file, double seconds);  // MJPEG 320
 // MPEG-1 program stream, 352x288 with MPEG audio; the video-CD profile is
 // what a .dat file of a video CD holds.
 void encodeMpeg(const std::filesystem::path& file, double seconds, bool videoCd);
+// A .dat file as a video CD stores it: the video-CD program stream in raw
+// 2352-byte sectors inside a RIFF "CDXA" file.
+void writeVideoCdDat(const std::filesystem::path& file, double seconds);
 
 }  // namespace media_testing
