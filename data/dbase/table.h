@@ -85,10 +85,13 @@ public:
     // Field position by name, case-insensitive; -1 when there is none.
     int findField(std::string_view name) const;
     // Restricts an integer field to [min, max]: values outside are refused
-    // on write and reported as an Error on read (for 16-bit columns).
+    // on write and reported as an Error by fieldInt (for 16-bit columns).
+    // Lasts until the table is opened again.
     void setIntegerRange(int field, long long min, long long max);
 
-    // The cursor walks the live (not deleted) rows in order.
+    // The cursor walks the live (not deleted) rows in order. Moving it
+    // while a row is being edited or inserted first posts that row if it
+    // changed, or drops it if not.
     void first();
     void next();   // past the last row: eof() true, the cursor stays on the last row
     void prior();  // before the first row: bof() true, the cursor stays on the first row
@@ -97,12 +100,12 @@ public:
     bool bof() const;
     int rowCount() const;            // live rows, plus the row being inserted
     int rowIndex() const;            // 0-based place of the current row, -1 when empty
-    void moveTo(int row);            // clamps into range; clears eof and bof
+    void moveTo(int row);            // clamps into range; clears eof and bof (both stay set when empty)
     int recordNumber() const;        // 1-based record number, 0 for a row not yet posted
 
     // The current row's field as text: a character field without its
-    // trailing blanks, a numeric field without its leading blanks. An empty
-    // table gives empty texts.
+    // trailing blanks, any other field without blanks on either side. An
+    // empty table gives empty texts.
     std::string fieldText(int field) const;
     // A numeric (or character) field holding a decimal integer; a blank
     // field reads as 0. Throws Error for anything else.
@@ -121,7 +124,10 @@ public:
     // files as they were, the row still being edited, and throws.
     void post();
     void cancel();     // drops the changes of the row being edited or inserted
-    void deleteRow();  // marks the current row deleted and writes at once
+    // Marks the current row deleted and writes at once (the row being
+    // edited is deleted with its changes dropped; a row being inserted is
+    // just dropped). Deleted records stay in the file and in the index.
+    void deleteRow();
     // Posts a changed row (drops an unchanged one), then reads the table
     // again from its file, keeping the cursor near the same row.
     void refresh();
