@@ -7,6 +7,7 @@
 
 #include <thread>
 
+#include "platform/text/gbk.h"
 #include "tests/media/media_wait.h"
 #include "tests/media/player_fixture.h"
 #include "tests/media/test_media.h"
@@ -69,6 +70,13 @@ TEST_F(PlayerTest, PlayAfterTheEndStartsAgainFromTheBeginning) {
     EXPECT_GT(end - again, 800ms) << "the replay played the whole file";
     sink.waitFor(end);
     EXPECT_GT(sink.peak(again, end), 0.4);
+}
+
+TEST_F(PlayerTest, OpensAGbkPathWrittenWithWindowsSeparators) {
+    std::filesystem::create_directory(file("音乐"));
+    writeToneWav(file("音乐") / "上课铃.wav", 0.5);
+    player.open(gbk(dir_) + text::gbk("\\音乐\\上课铃.wav"));
+    EXPECT_EQ(player.length(), 500);
 }
 
 TEST_F(PlayerTest, TheEndOfAnEarlierFileDoesNotEndTheNextOne) {
