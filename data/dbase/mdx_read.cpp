@@ -133,7 +133,6 @@ MdxHeader parseMdxHeader(std::string_view bytes, const std::string& name) {
     const std::uint32_t pageBytes = getU16(bytes, 22);
     if (bytes[24] != 1) fail(name, "not marked as a production index");
     if (blocksPerPage == 0 || pageBytes != blocksPerPage * kBlock) fail(name, "page size fields disagree");
-    if (pageBytes < 2 * kBlock) fail(name, "page size " + std::to_string(pageBytes) + " too small");
     if (static_cast<std::uint8_t>(bytes[26]) != kTagEntry) fail(name, "tag entry length is not 32");
     const std::uint32_t tagCount = getU16(bytes, 28);
     if (tagCount > kMaxTags) fail(name, std::to_string(tagCount) + " tags in use, at most 47 allowed");

@@ -16,6 +16,7 @@ std::vector<std::string> tagsToTry(std::string_view mdx) {
     try {
         std::vector<std::string> names;
         for (const dbase::MdxTag& t : dbase::parseMdxHeader(mdx, dbase_fuzz::kNames.index).tags) {
+            if (t.name.empty()) continue;  // opening "under" no name opens without a tag
             names.push_back(t.name);
             if (names.size() == 3) break;
         }
