@@ -1,33 +1,24 @@
-// Toramel, for now without its window: loads the settings and the selected
-// season timetable from the program folder and reports them on the terminal.
+// Toramel: the school broadcast-timetable player. One copy per user
+// session; the windows are created once each, the main window's creation
+// runs the start-up sequence, and the event loop runs until the quit command.
 
 #include <unistd.h>
 
-#include <algorithm>
+#include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
-#include "data/settings_table.h"
-#include "data/table_layouts.h"
-#include "data/timetable_load.h"
 #include "platform/files/fs_path.h"
-#include "platform/text/gbk.h"
-#include "shell/main_context.h"
 #include "platform/files/program_folder.h"
+#include "playback/media_player.h"
+#include "scheduler/clock.h"
+#include "shell/qt/message_boxes.h"
+#include "shell/qt/program_windows.h"
+#include "shell/qt/screenshots.h"
+#include "shell/qt/single_instance.h"
 
 namespace {
-
-std::string forTerminal(std::string gbkText) {
-    std::replace(gbkText.begin(), gbkText.end(), '\r', '\n');
-    return text::utf8FromGbk(gbkText);
-}
-
-class TerminalMessages : public shell::MessagePort {
-public:
-    void information(const std::string& gbkText) override {
-        std::printf("[信息] %s\n", forTerminal(gbkText).c_str());
-    }
-};
 
 // This build plays nothing yet: the player is never playing.
 class NoPlayer : public playback::MediaPlayer {
@@ -44,59 +35,40 @@ public:
     void setVolume(unsigned, unsigned) override {}
 };
 
-// Without a window the desktop requests have nowhere to go.
-class NoWindow : public shell::WindowPort {
-public:
-    void showPasswordDialog() override {}
-    void closePasswordDialog() override {}
-    void showAboutBox() override {}
-    void hideMainWindow() override {}
-    void showMainWindow() override {}
-    void popupTrayMenu() override {}
-    void addTrayIcon() override {}
-    void removeTrayIcon() override {}
-    void terminate() override {}
-    void applySkin(int) override {}
-    void openDocument(const std::string&) override {}
-    void openUrl(const std::string&) override {}
-};
+int run(QApplication& app) {
+    // The name of the program on the desktop. (Not the display name: Qt would
+    // append that to every window caption.)
+    QApplication::setApplicationName(QStringLiteral("Belvane系统"));
 
-int run() {
-    TerminalMessages messages;
-    NoPlayer player;
-    NoWindow window;
-    scheduler::SystemClock clock;
-    shell::MainContext ctx({player, messages, window, clock});
-
-    ctx.state.AppDir = files::programFolder();
-    if (chdir(files::toFsPath(ctx.state.AppDir).c_str()) != 0) std::perror("chdir");
-    if (!files::fileExists(ctx.state.AppDir + data::kSettingsFile)) {
-        messages.information(text::gbk("系统初始化错误！\r\r文件 ") + ctx.state.AppDir +
-                             text::gbk("system.dbf 未找到！"));
+    view::SingleInstance instance;
+    if (!instance.acquired()) {
+        view::showAlreadyRunning();
         return 0;
     }
-    data::openSettingsTable(ctx);
-    data::zxsj2Click(ctx);
-    if (ctx.terminating) return 0;
 
-    dbase::Table& t = ctx.Table1.table;
-    if (!t.active()) return 0;
-    std::printf("%s: %d 行\n", forTerminal(ctx.Table1.TableName).c_str(), t.rowCount());
-    const int current = t.rowIndex();
-    for (t.first(); !t.eof(); t.next()) {
-        std::printf("%s %5s  %-8s  %-10s  %s\n", t.rowIndex() == current ? ">" : " ",
-                    t.fieldText(data::kOn).c_str(), t.fieldText(data::kTime).c_str(),
-                    forTerminal(t.fieldText(data::kXiangmu)).c_str(),
-                    forTerminal(t.fieldText(data::kFilename)).c_str());
-    }
-    return 0;
+    const std::string appDir = files::programFolder();
+    // Every data file is found in the program folder, also those the tables
+    // name relative to the current folder.
+    if (chdir(files::toFsPath(appDir).c_str()) != 0) std::perror("toramel: chdir");
+
+    view::QtMessages messages;
+    NoPlayer player;
+    scheduler::SystemClock clock;
+    view::ProgramWindows windows(player, messages, clock, appDir);
+    if (windows.ctx.terminating) return 0;  // the start-up sequence has quit
+
+    windows.Form1->show();
+    if (const char* folder = std::getenv("TORAMEL_SCREENSHOTS"); folder && *folder)
+        view::takeScreenshotsLater(windows, QString::fromLocal8Bit(folder));
+    return app.exec();
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
     try {
-        return run();
+        return run(app);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "toramel: %s\n", e.what());
         return 1;
