@@ -319,9 +319,15 @@ private slots:
         QVERIFY(!program->main().trayIcon().isVisible());
     }
 
+    void anyoneMayOperateHidesTheLockItems_data() {
+        QTest::addColumn<QString>("id6");
+        QTest::newRow("1") << u("1");
+        QTest::newRow("2") << u("2");
+    }
     void anyoneMayOperateHidesTheLockItems() {
+        QFETCH(QString, id6);
         program.reset();
-        program = std::make_unique<GuiProgram>(gui_test::Setup{true, "1"});
+        program = std::make_unique<GuiProgram>(gui_test::Setup{true, id6.toStdString()});
         for (const char* name : {"Jrxt", "pbxt", "N4", "GGMM"}) QVERIFY2(!program->main().action(name)->isVisible(), name);
         QVERIFY(program->main().action("TCXT")->isVisible());
         expectEnabled(*program, {{"T1", true}, {"TCXT", true}});
