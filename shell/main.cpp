@@ -11,7 +11,7 @@
 
 #include "platform/files/fs_path.h"
 #include "platform/files/program_folder.h"
-#include "playback/media_player.h"
+#include "platform/media/gst_player.h"
 #include "scheduler/clock.h"
 #include "shell/qt/message_boxes.h"
 #include "shell/qt/program_windows.h"
@@ -19,21 +19,6 @@
 #include "shell/qt/single_instance.h"
 
 namespace {
-
-// This build plays nothing yet: the player is never playing.
-class NoPlayer : public playback::MediaPlayer {
-public:
-    void open(const std::string&) override { throw playback::MediaError("no media player in this build"); }
-    void play() override {}
-    void stop() override {}
-    void close() override {}
-    playback::PlayerMode mode() const override { return playback::PlayerMode::NotOpen; }
-    long long position() const override { return 0; }
-    long long length() const override { return 0; }
-    void setDisplay(playback::VideoSurface*) override {}
-    void setDisplayRect(const playback::DisplayRect&) override {}
-    void setVolume(unsigned, unsigned) override {}
-};
 
 int run(QApplication& app) {
     // The name of the program on the desktop. (Not the display name: Qt would
@@ -52,7 +37,7 @@ int run(QApplication& app) {
     if (chdir(files::toFsPath(appDir).c_str()) != 0) std::perror("toramel: chdir");
 
     view::QtMessages messages;
-    NoPlayer player;
+    media::GstPlayer player;  // after the QApplication: it reads its bus from the event loop
     scheduler::SystemClock clock;
     view::ProgramWindows windows(player, messages, clock, appDir);
     if (windows.ctx.terminating) return 0;  // the start-up sequence has quit
