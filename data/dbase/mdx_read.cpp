@@ -37,7 +37,8 @@ MdxTag parseTag(std::string_view bytes, std::size_t entry, int pageBytes, const 
     t.hasFilter = h[245] != 0;
     if (t.keyLength < 1 || t.keyLength > 100) fail(name, where + ": key length " + std::to_string(t.keyLength) + " out of range");
     if (t.itemLength < t.keyLength + 4 || t.itemLength % 4 != 0) fail(name, where + ": key item length " + std::to_string(t.itemLength) + " does not suit the key length");
-    if (t.maxKeys < 1 || 8 + t.maxKeys * t.itemLength > pageBytes) fail(name, where + ": " + std::to_string(t.maxKeys) + " keys do not fit a page");
+    // Both counts come from the file: multiply without overflow.
+    if (t.maxKeys < 1 || 8 + static_cast<std::int64_t>(t.maxKeys) * t.itemLength > pageBytes) fail(name, where + ": " + std::to_string(t.maxKeys) + " keys do not fit a page");
     return t;
 }
 

@@ -118,6 +118,10 @@ TEST_F(CorruptInputTest, DamagedIndexFiles) {
         {"descending tag", [](Files& f) { f.mdx[kTagHeader + 8] |= 0x08; }, "chunqiu.mdx"},
         {"zero keys per node", [](Files& f) { putU16(f.mdx, kTagHeader + 14, 0); }, "chunqiu.mdx"},
         {"key item too short", [](Files& f) { putU16(f.mdx, kTagHeader + 18, 12); }, "chunqiu.mdx"},
+        {"node size beyond any page", [](Files& f) {
+             putU16(f.mdx, kTagHeader + 14, 0xFFFF);
+             putU16(f.mdx, kTagHeader + 18, 0xFFFC);
+         }, "chunqiu.mdx"},
         {"tag on a field the table lacks", [](Files& f) { f.mdx.replace(kTagHeader + 24, 3, "NO\0", 3); }, "chunqiu.mdx"},
         {"node claims too many keys", [](Files& f) { putU32(f.mdx, kRoot, 64); }, "chunqiu.mdx"},
         {"a key missing", [](Files& f) { putU32(f.mdx, kRoot, 2); }, "chunqiu.mdx"},
