@@ -11,9 +11,13 @@
 #include "data/timetable_load.h"
 #include "operator/lock.h"
 #include "operator/modes.h"
+#include "operator/options.h"
+#include "playback/play_stop.h"
+#include "playback/resolution.h"
 #include "shell/appearance.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/timetable_grid.h"
+#include "shell/qt/window_bridge.h"
 #include "shell/tray.h"
 
 namespace view {
@@ -55,6 +59,14 @@ std::function<void()> TForm1::handlerFor(const std::string& controlName) {
             data::runEditCommand(ctx_.Table1.table, cmd);
         };
     }
+    // The options dialog and the recorder are windows of their own.
+    if (controlName == "xuanxiang") {
+        return [this] {
+            operation::options::xuanxiangClick(ctx_);
+            bridge_.showOptionsDialog();
+        };
+    }
+    if (controlName == "Rec2" || controlName == "rec3") return [this] { bridge_.showRecorder(); };
     using Handler = void (*)(shell::MainContext&);
     static const std::map<std::string, Handler> handlers = {
         {"Jrxt", operation::JrxtClick},
@@ -77,9 +89,12 @@ std::function<void()> TForm1::handlerFor(const std::string& controlName) {
         {"SpeedButton9", shell::SpeedButton9Click},
         {"SpeedButton1", shell::ToolButton22Click},
         {"toolbutton20", shell::ToolButton22Click},  // the "主页" button opens the help file, as designed
-        // find1/ToolButton24 (find), P1/ToolButton17 (play), S2/ToolButton18
-        // (stop), Rec2/rec3 (record) and xuanxiang (options) come with the
-        // playback, recorder and options work.
+        {"find1", playback::ToolButton24Click},
+        {"ToolButton24", playback::ToolButton24Click},
+        {"P1", playback::ToolButton17Click},
+        {"ToolButton17", playback::ToolButton17Click},
+        {"S2", playback::ToolButton18Click},
+        {"ToolButton18", playback::ToolButton18Click},
     };
     if (const auto found = handlers.find(controlName); found != handlers.end()) {
         const Handler h = found->second;

@@ -1,5 +1,11 @@
 #include "shell/qt/main_window.h"
 
+#include <QDateTime>
+
+#include "playback/play_stop.h"
+#include "scheduler/tick.h"
+#include "shell/qt/video_window.h"
+
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCursor>
@@ -57,6 +63,7 @@ TForm1::TForm1(shell::MainContext& ctx, WindowBridge& bridge, const std::string&
     buildToolBar();
     buildTray();
     Timer1_.setTimerType(Qt::PreciseTimer);
+    Timer1_.setSingleShot(true);
     connect(&Timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
     move(47, 52);
@@ -91,6 +98,8 @@ void TForm1::buildClientArea() {
     ListBox1_ = new QListWidget(client_);
     ListBox1_->setToolTip(QStringLiteral("双击将播放下一曲目"));
     ListBox1_->hide();
+    connect(ListBox1_, &QListWidget::itemDoubleClicked, this,
+            [this] { forward([this] { playback::ListBox1DblClick(ctx_); }); });
     grid_ = new TimetableGrid(ctx_, client_);
     connect(grid_, &TimetableGrid::tableChanged, this, &TForm1::syncFromModel);
     Shape1_ = new PaintedPicture(paintMessageArea, client_);
@@ -194,6 +203,20 @@ void TForm1::buildTray() {
     });
 }
 
+void TForm1::armTimer1() {
+    // Each tick is armed for just after the next wall-clock second, so every
+    // second of the day gets one tick however late the last one ran.
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    Timer1_.start(static_cast<int>(1000 - now % 1000) + 2);
+}
+
+void TForm1::Timer1Timer() {
+    // Re-armed first: a message box shown inside the tick lets later ticks run.
+    armTimer1();
+    scheduler::Timer1Timer(ctx_);
+    syncFromModel();
+}
+
 void TForm1::forward(const std::function<void()>& handler) {
     try {
         handler();
@@ -231,8 +254,9 @@ void TForm1::syncFromModel() {
 
     if (c.Timer1Interval <= 0)
         Timer1_.stop();
-    else if (!Timer1_.isActive() || Timer1_.interval() != c.Timer1Interval)
-        Timer1_.start(c.Timer1Interval);
+    else if (!Timer1_.isActive())
+        armTimer1();
+    if (videoWindow_) videoWindow_->syncFromModel();
 
     if (!ctx_.state.TrayIconData.tip.empty()) tray_.setToolTip(qs(ctx_.state.TrayIconData.tip));
 }

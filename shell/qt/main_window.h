@@ -26,6 +26,7 @@ namespace view {
 
 class LedClock;
 class TimetableGrid;
+class TForm6;
 class WindowBridge;
 
 class TForm1 : public QMainWindow {
@@ -60,15 +61,16 @@ public:
     QSystemTrayIcon& trayIcon() { return tray_; }
     QTimer& timer1() { return Timer1_; }
     QToolBar& toolBar() const { return *ToolBar1_; }
+    // The video window follows the model with this window.
+    void setVideoWindow(TForm6* window) { videoWindow_ = window; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
-    // The schedule tick arrives with the broadcast-day work; until then the
-    // timer runs (or stands, in manual mode) with nothing behind it.
-    void Timer1Timer() {}
+    // The schedule tick, once a second while Timer1Interval is not 0.
+    void Timer1Timer();
 
 private:
     void buildMenus();
@@ -79,6 +81,7 @@ private:
     std::function<void()> handlerFor(const std::string& controlName);
     ControlBindings::Condition conditionFor(const std::string& controlName);
     void applyLayout();
+    void armTimer1();
 
     shell::MainContext& ctx_;
     WindowBridge& bridge_;
@@ -103,6 +106,7 @@ private:
     QSystemTrayIcon tray_;
     QTimer Timer1_;
     StatusEcho statusEcho_;
+    TForm6* videoWindow_ = nullptr;
 };
 
 }  // namespace view

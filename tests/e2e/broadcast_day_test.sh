@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The real toramel over a default program folder, with the clock put where
+# each case needs it (faketime), its sound going to a private PulseAudio
+# null sink, and a mocked systemd-logind on a private bus standing in for
+# the system's, so that a shutdown can be seen arriving and never happens.
+#   broadcast_day_test.sh TORAMEL KESTRIN MAKE_PROGRAM_FOLDER
+set -uo pipefail
+toramel=$1 kestrin=$2 generator=$3
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+pass=0 fail=0
+ok() { pass=$((pass + 1)); }
+bad() { fail=$((fail + 1)); echo "FAIL $*"; }
+eventually() {  # up to 15 s
+    for _ in $(seq 150); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+contains() { grep -qF -- "$2" "$1" 2>/dev/null; }
+
+# Debian's python3 has dbusmock; a python3 earlier on the PATH may not.
+python=python3
+$python -c 'import dbusmock' 2>/dev/null || python=/usr/bin/python3
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+pulseaudio --daemonize=no --exit-idle-time=-1 --system=false --use-pid-file=false --realtime=false \
+    --high-priority=false --log-target=stderr --log-level=error -n \
+    "--load=module-null-sink sink_name=out" \
+    "--load=module-native-protocol-unix auth-anonymous=1 socket=$work/pulse.socket" 2>"$work/pulse.log" &
+pids+=($!)
+export PULSE_SERVER="unix:$work/pulse.socket"
+eventually test -S "$work/pulse.socket" || { echo "FAIL pulseaudio did not start"; cat "$work/pulse.log"; exit 1; }
+
+dbus-daemon --session --nofork --address="unix:path=$work/bus.socket" --print-address=1 >"$work/bus.address" 2>/dev/null &
+pids+=($!)
+eventually test -s "$work/bus.address" || { echo "FAIL dbus-daemon did not start"; exit 1; }
+export DBUS_SYSTEM_BUS_ADDRESS=$(head -n 1 "$work/bus.address")
+$python -m dbusmock --system --template logind --logfile "$work/logind.calls" >"$work/mock.log" 2>&1 &
+pids+=($!)
+eventually dbus-send --bus="$DBUS_SYSTEM_BUS_ADDRESS" --print-reply --dest=org.freedesktop.login1 \
+    /org/freedesktop/login1 org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 || { echo "FAIL mock logind"; exit 1; }
+
+# A school program folder of its own; `setting FIELD VALUE` edits system.dbf
+# through Perl's XBase, an independent dBASE implementation.
+school() {
+    local dir="$work/$1"
+    mkdir -p "$dir"
+    "$generator" "$dir" >/dev/null
+    cp "$toramel" "$kestrin" "$dir/"
+    echo "$dir"
+}
+setting() {
+    /usr/bin/perl -MXBase -e '$t = XBase->new($ARGV[0]) or die XBase->errstr;
+        $t->update_record_hash(0, $ARGV[1] => $ARGV[2]) or die $t->errstr; $t->close' "$1/system.dbf" "$2" "$3"
+}
+# start NAME DIR "YYYY-MM-DD hh:mm:ss": toramel on its offscreen platform.
+start() {
+    (cd "$2" && QT_QPA_PLATFORM=offscreen TORAMEL_ECHO_STATUS=1 TORAMEL_ECHO_MESSAGES=1 \
+        faketime -f "@$3" ./toramel >"$work/$1.out" 2>&1; echo "exit $?" >>"$work/$1.out") &
+    pids+=($!)
+}
+
+# A Wednesday: the sample day's first row, 预备铃 at 07:50:00, starts at its
+# second; a custom shutdown time powers off through kestrin.
+day=$(school day)
+setting "$day" ID2 "07:50:03"
+start day "$day" "2026-12-09 07:49:57"
+if eventually contains "$work/day.out" "正在播放：$day/audio/bell.wav"; then ok; else bad "the 07:50:00 row did not start"; cat "$work/day.out"; fi
+if eventually contains "$work/logind.calls" "PowerOff False"; then ok; else bad "no PowerOff at the custom shutdown time"; fi
+if grep -q "07:49" "$work/logind.calls" 2>/dev/null; then bad "PowerOff came early"; else ok; fi
+contains "$work/day.out" "exit" && bad "toramel ended after the shutdown request" || ok
+
+# End mode "quit": once the day's rows are over the program ends by itself,
+# with no password asked although it starts locked.
+quit=$(school quit)
+setting "$quit" ID5 "1"
+start quit "$quit" "2026-12-09 17:00:00"
+if eventually contains "$work/quit.out" "exit 0"; then ok; else bad "end mode 1 did not quit"; cat "$work/quit.out"; fi
+contains "$work/quit.out" "操作员资格论证" && bad "a password was asked" || ok
+
+echo "$pass passed, $fail failed"
+[ "$fail" -eq 0 ]
