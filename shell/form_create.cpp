@@ -1,7 +1,6 @@
 #include "shell/form_create.h"
 
-#include <filesystem>
-#include <system_error>
+#include <utility>
 
 #include "data/settings_table.h"
 #include "data/timetable_load.h"
@@ -9,6 +8,7 @@
 #include "platform/files/fs_path.h"
 #include "platform/system/system_services.h"
 #include "platform/text/gbk.h"
+#include "playback/resolution.h"
 #include "scheduler/advance.h"
 #include "shell/tray.h"
 
@@ -40,16 +40,8 @@ bool readCode(MainContext& ctx, data::SettingPosition position, const char* fiel
 
 void filelist1Click(MainContext& ctx) {
     ctx.state.SearchAttr = 0x64;
-    std::error_code ec;
-    std::filesystem::directory_iterator it(files::toFsPath(ctx.state.AppDir + "audio/"), ec);
-    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.empty() || name[0] == '.' || it->is_directory(ec)) continue;
-        try {
-            ctx.fileNamePickList.push_back(text::gbkFromUtf8(name));
-        } catch (const text::ConversionError&) {
-            // A name that is not UTF-8 cannot be shown or stored; leave it out.
-        }
+    for (std::string& name : playback::listFolderFiles(ctx.state.AppDir + "audio/")) {
+        ctx.fileNamePickList.push_back(std::move(name));
     }
 }
 
