@@ -47,12 +47,12 @@ void putBig32(std::string& out, unsigned v) {
 
 }  // namespace
 
-void writeToneWav(const std::filesystem::path& file, double seconds, double amplitude) {
+void writeToneWav(const std::filesystem::path& file, double seconds, double amplitude, double frequency) {
     constexpr unsigned kRate = 44100, kChannels = 2;
     const auto frames = static_cast<unsigned>(seconds * kRate);
     std::string data;
     for (unsigned i = 0; i < frames; ++i) {
-        const double v = amplitude * std::sin(2 * std::numbers::pi * 440.0 * i / kRate);
+        const double v = amplitude * std::sin(2 * std::numbers::pi * frequency * i / kRate);
         const auto sample = static_cast<std::int16_t>(std::lround(v * 32767));
         for (unsigned c = 0; c < kChannels; ++c) put16(data, static_cast<std::uint16_t>(sample));
     }
