@@ -12,6 +12,7 @@
 #include "platform/files/fs_path.h"
 #include "platform/files/program_folder.h"
 #include "platform/media/gst_player.h"
+#include "platform/media/gst_recorder.h"
 #include "scheduler/clock.h"
 #include "shell/qt/message_boxes.h"
 #include "shell/qt/program_windows.h"
@@ -39,7 +40,8 @@ int run(QApplication& app) {
     view::QtMessages messages;
     media::GstPlayer player;  // after the QApplication: it reads its bus from the event loop
     scheduler::SystemClock clock;
-    view::ProgramWindows windows(player, messages, clock, appDir);
+    media::GstRecorder recorderDevice;  // the recorder window's own device, beside the player
+    view::ProgramWindows windows(player, messages, clock, appDir, recorderDevice);
     if (windows.ctx.terminating) return 0;  // the start-up sequence has quit
 
     windows.Form1->show();

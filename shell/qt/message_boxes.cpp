@@ -41,6 +41,10 @@ void QtMessages::information(const std::string& gbkText) {
     show(QMessageBox::Information, QStringLiteral("信息"), lines(gbkText));
 }
 
+void QtMessages::error(const std::string& gbkText) {
+    show(QMessageBox::Critical, QStringLiteral("错误"), lines(gbkText));
+}
+
 void showAlreadyRunning() { show(QMessageBox::NoIcon, QStringLiteral("系统信息"), QStringLiteral("Belvane系统已经运行！")); }
 
 }  // namespace view

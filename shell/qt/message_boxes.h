@@ -11,10 +11,12 @@
 
 namespace view {
 
-// The information box: caption "信息", one "确定" button.
+// The information box: caption "信息", one "确定" button; the error box:
+// caption "错误", the error icon, one "确定" button.
 class QtMessages : public shell::MessagePort {
 public:
     void information(const std::string& gbkText) override;
+    void error(const std::string& gbkText) override;
 };
 
 // The owner-less box of a second start: caption "系统信息", no icon.

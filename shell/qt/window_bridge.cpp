@@ -7,7 +7,9 @@
 #include "platform/files/fs_path.h"
 #include "shell/qt/about_box.h"
 #include "shell/qt/main_window.h"
+#include "shell/qt/options_window.h"
 #include "shell/qt/password_window.h"
+#include "shell/qt/recorder_window.h"
 #include "shell/qt/skins.h"
 
 namespace view {
@@ -26,6 +28,14 @@ void WindowBridge::closePasswordDialog() {
 
 void WindowBridge::showAboutBox() {
     if (about_) about_->exec();
+}
+
+void WindowBridge::showOptionsDialog() {
+    if (options_) options_->syncFromModel();
+}
+
+void WindowBridge::showRecorder() {
+    if (recorder_) recorder_->showModal();
 }
 
 void WindowBridge::hideMainWindow() {

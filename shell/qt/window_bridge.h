@@ -13,6 +13,8 @@ namespace view {
 class TForm1;
 class TForm2;
 class TAboutBox;
+class TForm4;
+class Tdstx;
 
 class WindowBridge : public shell::WindowPort {
 public:
@@ -21,6 +23,8 @@ public:
     void setMainWindow(TForm1* w) { main_ = w; }
     void setAboutBox(TAboutBox* w) { about_ = w; }
     void setPasswordDialog(TForm2* w) { password_ = w; }
+    void setOptionsDialog(TForm4* w) { options_ = w; }
+    void setRecorderWindow(Tdstx* w) { recorder_ = w; }
     // What ending the program means; by default the application's event
     // loop is told to quit once control is back in it.
     void setTerminate(std::function<void()> f) { terminate_ = std::move(f); }
@@ -40,10 +44,16 @@ public:
     void openDocument(const std::string& gbkPath) override;
     void openUrl(const std::string& url) override;
 
+    // The main window's commands that open the other windows.
+    void showOptionsDialog();  // after xuanxiangClick: follows the data, not modal
+    void showRecorder();       // rec3Click, modal; returns when the recorder closes
+
 private:
     TForm1* main_ = nullptr;
     TAboutBox* about_ = nullptr;
     TForm2* password_ = nullptr;
+    TForm4* options_ = nullptr;
+    Tdstx* recorder_ = nullptr;
     std::function<void()> terminate_;
     std::function<void(const QUrl&)> openUrl_;
 };

@@ -26,7 +26,7 @@ GuiProgram::GuiProgram(Setup setup) {
     std::filesystem::create_directory(folder.dir() / "audio");
     for (const char* name : {"bell.wav", "chime.wav"}) std::ofstream(folder.dir() / "audio" / name) << "RIFF";
     clock.time.hour = 9;
-    windows = std::make_unique<view::ProgramWindows>(player, messages, clock, folder.appDir());
+    windows = std::make_unique<view::ProgramWindows>(player, messages, clock, folder.appDir(), recorderDevice);
     windows->bridge.setUrlOpener([this](const QUrl& url) { opened.push_back(url); });
     windows->bridge.setTerminate([] {});
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/qt/program_windows.h"
+#include "tests/gui/fake_recorder_device.h"
 #include "tests/support/fakes.h"
 #include "tests/support/temp_program_folder.h"
 
@@ -37,6 +38,7 @@ public:
     testing_support::RecordingMessages messages;
     testing_support::FakePlayer player;
     testing_support::FakeClock clock;
+    FakeRecorderDevice recorderDevice;
     std::vector<QUrl> opened;
     std::unique_ptr<view::ProgramWindows> windows;
 };
