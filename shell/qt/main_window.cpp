@@ -1,9 +1,9 @@
 #include "shell/qt/main_window.h"
 
-#include <QDateTime>
 
 #include "playback/play_stop.h"
 #include "scheduler/tick.h"
+#include "shell/qt/second_timer.h"
 #include "shell/qt/video_window.h"
 
 #include <QActionGroup>
@@ -204,10 +204,8 @@ void TForm1::buildTray() {
 }
 
 void TForm1::armTimer1() {
-    // Each tick is armed for just after the next wall-clock second, so every
-    // second of the day gets one tick however late the last one ran.
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    Timer1_.start(static_cast<int>(1000 - now % 1000) + 2);
+    // Every second of the day gets one tick however late the last one ran.
+    armForNextSecond(Timer1_);
 }
 
 void TForm1::Timer1Timer() {
