@@ -13,11 +13,6 @@ extern char** environ;
 
 namespace media_testing {
 
-void run(const std::vector<std::string>& argv, const std::string& inputFile, const std::string& outputFile) {
-    Subprocess child(argv, false, inputFile, outputFile);
-    if (child.wait() != 0) throw std::runtime_error(argv.front() + " failed");
-}
-
 Subprocess::Subprocess(const std::vector<std::string>& argv, bool captureOutput, const std::string& inputFile,
                        const std::string& outputFile) {
     std::vector<char*> args;

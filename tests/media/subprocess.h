@@ -7,12 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "tools/sample_media/sample_media.h"
+
 namespace media_testing {
 
-// Runs a program to its end, its standard input and output from and to
-// files when named; throws std::runtime_error unless it exits 0.
-void run(const std::vector<std::string>& argv, const std::string& inputFile = {},
-         const std::string& outputFile = {});
+using sample_media::run;  // a program to its end
 
 class Subprocess {
 public:

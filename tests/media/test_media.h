@@ -1,22 +1,15 @@
 #pragma once
-// Small media files for the player tests, made with our own writers (WAV,
-// MIDI), GStreamer's encoders through gst-launch-1.0 and mjpegtools. Every
-// sound is a 440 Hz tone at half of full scale unless a WAV asks otherwise.
+// The media tests' files come from the program's sample writers.
 
-#include <filesystem>
+#include "tools/sample_media/sample_media.h"
 
 namespace media_testing {
 
-void writeToneWav(const std::filesystem::path& file, double seconds, double amplitude = 0.5,
-                  double frequency = 440);
-void writeMidiTune(const std::filesystem::path& file);  // four notes, 1.5 s
-void encodeMp3(const std::filesystem::path& file, double seconds, bool xingHeader);
-void encodeAvi(const std::filesystem::path& file, double seconds);  // MJPEG 320x240, a ball on black, PCM sound
-// MPEG-1 program stream, 352x288 with MPEG audio; the video-CD profile is
-// what a .dat file of a video CD holds.
-void encodeMpeg(const std::filesystem::path& file, double seconds, bool videoCd);
-// A .dat file as a video CD stores it: the video-CD program stream in raw
-// 2352-byte sectors inside a RIFF "CDXA" file.
-void writeVideoCdDat(const std::filesystem::path& file, double seconds);
+using sample_media::encodeAvi;
+using sample_media::encodeMp3;
+using sample_media::encodeMpeg;
+using sample_media::writeMidiTune;
+using sample_media::writeToneWav;
+using sample_media::writeVideoCdDat;
 
 }  // namespace media_testing

@@ -1,4 +1,12 @@
-#include "tests/media/test_media.h"
+#include "tools/sample_media/sample_media.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <stdexcept>
 
 #include <cmath>
 #include <cstdint>
@@ -9,9 +17,28 @@
 #include <string>
 #include <vector>
 
-#include "tests/media/subprocess.h"
+namespace sample_media {
 
-namespace media_testing {
+extern "C" char** environ;
+
+void run(const std::vector<std::string>& argv, const std::string& inputFile, const std::string& outputFile) {
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!inputFile.empty()) posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inputFile.c_str(), O_RDONLY, 0);
+    if (!outputFile.empty())
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = -1;
+    const int rc = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) throw std::runtime_error("cannot start " + argv.front());
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error(argv.front() + " failed");
+}
 
 namespace {
 
@@ -142,4 +169,17 @@ void writeVideoCdDat(const std::filesystem::path& file, double seconds) {
     std::ofstream(file, std::ios::binary) << header << riff << sectors;
 }
 
-}  // namespace media_testing
+void appendId3v1(const std::filesystem::path& file, const std::string& title, const std::string& artist) {
+    auto field = [](const std::string& text, std::size_t size) {
+        std::string out = text.substr(0, size);
+        out.resize(size, '\0');
+        return out;
+    };
+    std::string tag = "TAG" + field(title, 30) + field(artist, 30) + field("", 30) + field("", 4) + field("", 30);
+    tag += static_cast<char>(255);  // no genre
+    std::ofstream out(file, std::ios::binary | std::ios::app);
+    out << tag;
+    if (!out) throw std::runtime_error("cannot tag " + file.string());
+}
+
+}  // namespace sample_media
