@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "data/dbase/table.h"
+#include "data/dbase/table_store.h"
 #include "tests/dbase/dbase_test_support.h"
 #include "tests/dbase/oracle_tools.h"
 
@@ -154,6 +155,37 @@ TEST_F(InteropTest, OraclesReadALargeTableWeWrote) {
     ASSERT_EQ(walk.status, 0);
     EXPECT_NE(walk.out.find("walk: page 6: inner"), std::string::npos);
     expectOraclesAgree(dbf, "DONG_ON");
+}
+
+TEST_F(InteropTest, EveryTagOfTheIndexIsRebuilt) {
+    // Our own tables carry one tag; an index from elsewhere may carry more.
+    const auto dbf = dir / "two.dbf";
+    dbase::TableDef def;
+    def.fields = {{"ON", dbase::FieldType::Numeric, 6, 0}, {"SEQ", dbase::FieldType::Numeric, 4, 0}, {"NAME", dbase::FieldType::Character, 6, 0}};
+    dbase::StoredTable table;
+    table.dbf = dbase::newDbf(def, dbf.string());
+    table.dbf.header[28] = 1;
+    table.indexTags = {{"TWO_SEQ", "SEQ"}, {"TWO_ON", "ON"}, {"ALPHA", "ON"}};
+    dbase::saveTable(dbf, table, table.dbf);
+    EXPECT_EQ(dbase::readTagNames(dbf), (std::vector<std::string>{"TWO_SEQ", "TWO_ON", "ALPHA"}));
+
+    dbase::Table t;
+    t.open(dbf, "two_seq");
+    for (const auto& [on, seq] : {std::pair{"3", "10"}, {"1", "30"}, {"2", "20"}, {"4", "5"}}) appendRow(t, {on, seq, "r"});
+    EXPECT_EQ(onValues(t), (std::vector<long long>{4, 3, 2, 1}));
+    t.last();
+    t.deleteRow();
+    for (const std::string tag : {"TWO_SEQ", "TWO_ON", "ALPHA"}) {
+        SCOPED_TRACE(tag);
+        const CommandResult tdbf = dumptag(dbf, tag);
+        ASSERT_EQ(tdbf.status, 0);
+        dbase::Table other;
+        other.open(dbf, tag);
+        EXPECT_EQ(tdbf.out, listing(other));
+    }
+    dbase::Table byOn;
+    byOn.open(dbf, "TWO_ON");
+    EXPECT_EQ(onValues(byOn), (std::vector<long long>{2, 3, 4}));
 }
 
 TEST_F(InteropTest, HeadersAreWrittenTheBorlandWay) {

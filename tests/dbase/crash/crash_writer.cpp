@@ -1,5 +1,6 @@
 // Makes the numbered changes FIRST .. FIRST+COUNT-1 to a timetable, printing
-// each step number once its post has returned. The crash test kills it at
+// "ready" once the table is open, then each step number once its post has
+// returned. The crash test kills it at
 // random moments; with DBASE_CRASH_POST=n and DBASE_CRASH_STEP=s set it
 // dies by itself at write step s of its n-th post.
 //
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
     try {
         dbase::Table t;
         t.open(argv[1], argv[2]);
+        std::printf("ready\n");  // the test times its kill from here
+        std::fflush(stdout);
         for (int i = first; i < first + count; ++i) {
             const dbase_crash::Step step = dbase_crash::planStep(i);
             if (step.kind == dbase_crash::StepKind::Append) {
