@@ -3,9 +3,9 @@
 # each case needs it (faketime), its sound going to a private PulseAudio
 # null sink, and a mocked systemd-logind on a private bus standing in for
 # the system's, so that a shutdown can be seen arriving and never happens.
-#   broadcast_day_test.sh TORAMEL KESTRIN MAKE_PROGRAM_FOLDER
+#   broadcast_day_test.sh TORAMEL KESTRIN MAKE_PROGRAM_FOLDER WRITE_TIMETABLE
 set -uo pipefail
-toramel=$1 kestrin=$2 generator=$3
+toramel=$1 kestrin=$2 generator=$3 timetable=$4
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -59,9 +59,11 @@ setting() {
     /usr/bin/perl -MXBase -e '$t = XBase->new($ARGV[0]) or die XBase->errstr;
         $t->update_record_hash(0, $ARGV[1] => $ARGV[2]) or die $t->errstr; $t->close' "$1/system.dbf" "$2" "$3"
 }
-# start NAME DIR "YYYY-MM-DD hh:mm:ss": toramel on its offscreen platform.
+# start NAME DIR "YYYY-MM-DD hh:mm:ss": toramel on its offscreen platform,
+# as a user session of its own (the single-instance lock lives there).
 start() {
-    (cd "$2" && QT_QPA_PLATFORM=offscreen TORAMEL_ECHO_STATUS=1 TORAMEL_ECHO_MESSAGES=1 \
+    mkdir -m 700 "$work/$1.runtime"
+    (cd "$2" && XDG_RUNTIME_DIR="$work/$1.runtime" QT_QPA_PLATFORM=offscreen TORAMEL_ECHO_STATUS=1 TORAMEL_ECHO_MESSAGES=1 \
         faketime -f "@$3" ./toramel >"$work/$1.out" 2>&1; echo "exit $?" >>"$work/$1.out") &
     pids+=($!)
 }
@@ -83,6 +85,48 @@ setting "$quit" ID5 "1"
 start quit "$quit" "2026-12-09 17:00:00"
 if eventually contains "$work/quit.out" "exit 0"; then ok; else bad "end mode 1 did not quit"; cat "$work/quit.out"; fi
 contains "$work/quit.out" "操作员资格论证" && bad "a password was asked" || ok
+
+# rows DIR < lines: the spring-and-autumn table replaced by these rows
+# (TIME|FILENAME|SHICHANG|XQJTB).
+rows() { "$timetable" "$1/chunqiu.dbf" CHUNQIU_ON; }
+# starts NAME FILE: how many times FILE began to play (its first playing
+# tick shows the estimate 00:00:00; a long title keeps its file name).
+starts() { grep -cF "$(basename "$2")  长度大约：00:00:00" "$work/$1.out"; }
+at_least() { [ "$(starts "$1" "$2")" -ge "$3" ]; }
+
+# A continuation row follows the timed row it belongs to; a row suspended
+# today (Wednesday, 3) is passed over and the next timed row plays.
+chain=$(school chain)
+rows "$chain" <<'ROWS'
+07:50:00|bell.wav||
+|chime.wav||
+07:50:07|bell.wav||3
+07:50:08|chime.wav|07:50:40|
+ROWS
+start chain "$chain" "2026-12-09 07:49:58"
+if eventually at_least chain "$chain/audio/chime.wav" 2; then ok; else bad "continuation or the row after the suspended one did not play"; cat "$work/chain.out"; fi
+[ "$(starts chain "$chain/audio/bell.wav")" = 1 ] && ok || bad "the suspended row played"
+
+# A folder row plays its files in turn until its stop time.
+folder=$(school folder)
+rows "$folder" <<ROWS
+07:50:00|$folder/audio/|07:50:12|
+ROWS
+start folder "$folder" "2026-12-09 07:49:59"
+if eventually at_least folder "$folder/audio/bell.wav" 1 && eventually at_least folder "$folder/audio/chime.wav" 1; then
+    ok
+else
+    bad "the folder row did not play its files in turn"; cat "$work/folder.out"
+fi
+
+# End mode "replay": a list of continuation rows starts again from the top.
+replay=$(school replay)
+setting "$replay" ID5 "2"
+rows "$replay" <<'ROWS'
+|chime.wav||
+ROWS
+start replay "$replay" "2026-12-09 09:00:00"
+if eventually at_least replay "$replay/audio/chime.wav" 2; then ok; else bad "end mode 2 did not replay"; cat "$work/replay.out"; fi
 
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]
