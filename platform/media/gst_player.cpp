@@ -44,15 +44,6 @@ ElementRef makeElement(const char* factory) {
     return ElementRef(GST_ELEMENT(gst_object_ref_sink(element)));
 }
 
-std::string errorText(GstMessage* message) {
-    GError* error = nullptr;
-    gchar* debug = nullptr;
-    gst_message_parse_error(message, &error, &debug);
-    const ErrorRef owned(error);
-    const GCharRef ownedDebug(debug);
-    return owned ? owned->message : "unknown error";
-}
-
 std::string fileUri(const std::filesystem::path& file) {
     GError* error = nullptr;
     const GCharRef uri(gst_filename_to_uri(file.c_str(), &error));

@@ -41,15 +41,6 @@ GstCaps* pcmCaps(const recorder::WavFormat& format) {
                                "channels", G_TYPE_INT, format.channels, nullptr);
 }
 
-std::string errorText(GstMessage* message) {
-    GError* error = nullptr;
-    gchar* debug = nullptr;
-    gst_message_parse_error(message, &error, &debug);
-    const ErrorRef owned(error);
-    const GCharRef ownedDebug(debug);
-    return owned ? owned->message : "unknown error";
-}
-
 // The first of `types` on the bus within `limit`; an error message
 // always counts.
 MessageRef awaitMessage(GstBus* bus, GstMessageType types, std::chrono::milliseconds limit) {

@@ -5,6 +5,7 @@
 #include <gst/gst.h>
 
 #include <memory>
+#include <string>
 
 namespace media {
 
@@ -30,5 +31,15 @@ using MessageRef = std::unique_ptr<GstMessage, GstMessageUnref>;
 using SampleRef = std::unique_ptr<GstSample, GstSampleUnref>;
 using ErrorRef = std::unique_ptr<GError, GErrorFree>;
 using GCharRef = std::unique_ptr<gchar, GFree>;
+
+// The text of an error message on a bus.
+inline std::string errorText(GstMessage* message) {
+    GError* error = nullptr;
+    gchar* debug = nullptr;
+    gst_message_parse_error(message, &error, &debug);
+    const ErrorRef owned(error);
+    const GCharRef ownedDebug(debug);
+    return owned ? owned->message : "unknown error";
+}
 
 }  // namespace media
