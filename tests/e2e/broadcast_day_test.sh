@@ -17,10 +17,12 @@ trap cleanup EXIT
 pass=0 fail=0
 ok() { pass=$((pass + 1)); }
 bad() { fail=$((fail + 1)); echo "FAIL $*"; }
-eventually() {  # up to 15 s
-    for _ in $(seq 150); do "$@" && return 0; sleep 0.1; done
+within() {  # within SECONDS COMMAND...: polls every 0.1 s
+    local tries=$(($1 * 10)); shift
+    for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
     return 1
 }
+eventually() { within 15 "$@"; }
 contains() { grep -qF -- "$2" "$1" 2>/dev/null; }
 
 # Debian's python3 has dbusmock; a python3 earlier on the PATH may not.
@@ -66,6 +68,22 @@ start() {
     (cd "$2" && XDG_RUNTIME_DIR="$work/$1.runtime" QT_QPA_PLATFORM=offscreen TORAMEL_ECHO_STATUS=1 TORAMEL_ECHO_MESSAGES=1 \
         faketime -f "@$3" ./toramel >"$work/$1.out" 2>&1; echo "exit $?" >>"$work/$1.out") &
     pids+=($!)
+}
+# start_movable NAME DIR "YYYY-MM-DD hh:mm:ss": as start, on a clock that
+# `jump NAME SECONDS` later moves forward (the monotonic clock stays real,
+# so the program's timers see no jump). The faketime command would set a
+# fixed FAKETIME that overrides the file, so its library is preloaded here.
+faketime_library=$(faketime -f +0 printenv LD_PRELOAD)
+start_movable() {
+    printf '%+d\n' $(($(date -d "$3" +%s) - $(date +%s))) >"$work/$1.clock"
+    mkdir -m 700 "$work/$1.runtime"
+    (cd "$2" && XDG_RUNTIME_DIR="$work/$1.runtime" QT_QPA_PLATFORM=offscreen TORAMEL_ECHO_STATUS=1 TORAMEL_ECHO_MESSAGES=1 \
+        LD_PRELOAD="$faketime_library" FAKETIME_TIMESTAMP_FILE="$work/$1.clock" FAKETIME_NO_CACHE=1 \
+        FAKETIME_DONT_FAKE_MONOTONIC=1 ./toramel >"$work/$1.out" 2>&1; echo "exit $?" >>"$work/$1.out") &
+    pids+=($!)
+}
+jump() {
+    printf '%+d\n' $(($(<"$work/$1.clock") + $2)) >"$work/$1.clock"
 }
 
 # A Wednesday: the sample day's first row, 预备铃 at 07:50:00, starts at its
@@ -127,6 +145,30 @@ rows "$replay" <<'ROWS'
 ROWS
 start replay "$replay" "2026-12-09 09:00:00"
 if eventually at_least replay "$replay/audio/chime.wav" 2; then ok; else bad "end mode 2 did not replay"; cat "$work/replay.out"; fi
+
+# End mode 0: about 31 idle seconds after the last row the shutdown is armed
+# 5 minutes ahead, the status line counts down, and the computer is switched
+# off at the armed second. The clock jumps over most of the 5 minutes.
+armed=$(school armed)
+setting "$armed" ID5 "0"
+rows "$armed" <<'ROWS'
+17:00:01|chime.wav||
+ROWS
+poweroffs() { grep -c "PowerOff False" "$work/logind.calls" 2>/dev/null; }
+before=$(poweroffs)
+start_movable armed "$armed" "2026-12-09 17:00:00"
+countdown() { contains "$work/armed.out" "系统将在 $1 后自动关机！"; }
+if within 60 countdown "00:05:00"; then ok; else bad "end mode 0 did not arm"; cat "$work/armed.out"; fi
+[ "$(poweroffs)" = "$before" ] && ok || bad "PowerOff came before the armed time"
+jump armed 290
+powered_off() { [ "$(poweroffs)" -gt "$before" ]; }
+if within 30 powered_off; then
+    # The tick before the armed second shows one second left; a shutdown at
+    # any earlier second would arrive before that line.
+    if countdown "00:00:01"; then ok; else bad "PowerOff came before the armed second"; tail -n 15 "$work/armed.out"; fi
+else
+    bad "end mode 0 did not power off at the armed second"; tail -n 15 "$work/armed.out"
+fi
 
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ]
