@@ -1,6 +1,6 @@
 // How late the schedule tick fires after each wall-clock second, and how
-// many seconds it skips or doubles, beside a plain repeating 1000 ms timer,
-// while both cores are kept busy.
+// many seconds the clock it reads skips or doubles, beside a plain
+// repeating 1000 ms timer, while both cores are kept busy.
 //   tick_timer_bench [SECONDS]   (default 600)
 
 #include <QCoreApplication>
@@ -14,18 +14,21 @@
 #include <thread>
 #include <vector>
 
+#include "scheduler/clock.h"
 #include "shell/qt/second_timer.h"
 
 namespace {
 
 struct Samples {
     std::vector<qint64> lateness;  // ms after the second boundary
-    std::vector<qint64> seconds;   // which second each shot fell in
+    std::vector<qint64> seconds;   // which second the tick's clock showed at each shot
 
     void record() {
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        const scheduler::LocalTime shown = scheduler::SystemClock().now();
         lateness.push_back(now % 1000);
-        seconds.push_back(now / 1000);
+        seconds.push_back(static_cast<qint64>(now / 86'400'000) * 86400 + shown.hour * 3600 + shown.minute * 60 +
+                          shown.second);
     }
     void report(const char* name) {
         std::vector<qint64> sorted = lateness;

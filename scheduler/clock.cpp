@@ -5,7 +5,13 @@
 namespace scheduler {
 
 LocalTime SystemClock::now() const {
-    const std::time_t t = std::time(nullptr);
+    // Not time(): on Linux it reads the coarse clock, which can still show
+    // the last second for a few milliseconds after the boundary the tick
+    // timer was armed for, so a tick would see one second twice and skip
+    // the next (and a row timed for that second would not start).
+    timespec precise{};
+    clock_gettime(CLOCK_REALTIME, &precise);
+    const std::time_t t = precise.tv_sec;
     std::tm tm{};
     localtime_r(&t, &tm);
     LocalTime lt;

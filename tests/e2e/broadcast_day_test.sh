@@ -9,6 +9,12 @@ toramel=$1 kestrin=$2 generator=$3 timetable=$4
 work=$(mktemp -d)
 pids=()
 cleanup() {
+    # Every toramel and kestrin of these cases, and the shared clock that
+    # the faketime library of each made and cannot remove when killed.
+    for pid in $(pgrep -f "^$work/"); do
+        kill "$pid" 2>/dev/null
+        rm -f "/dev/shm/faketime_shm_$pid" "/dev/shm/sem.faketime_sem_$pid"
+    done
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
     wait 2>/dev/null
     rm -rf "$work"
@@ -61,26 +67,28 @@ setting() {
     /usr/bin/perl -MXBase -e '$t = XBase->new($ARGV[0]) or die XBase->errstr;
         $t->update_record_hash(0, $ARGV[1] => $ARGV[2]) or die $t->errstr; $t->close' "$1/system.dbf" "$2" "$3"
 }
-# start NAME DIR "YYYY-MM-DD hh:mm:ss": toramel on its offscreen platform,
-# as a user session of its own (the single-instance lock lives there).
-start() {
-    mkdir -m 700 "$work/$1.runtime"
-    (cd "$2" && XDG_RUNTIME_DIR="$work/$1.runtime" QT_QPA_PLATFORM=offscreen TORAMEL_ECHO_STATUS=1 TORAMEL_ECHO_MESSAGES=1 \
-        faketime -f "@$3" ./toramel >"$work/$1.out" 2>&1; echo "exit $?" >>"$work/$1.out") &
-    pids+=($!)
+# The faketime command's own shared clock would outlive a killed program;
+# its library is preloaded directly instead.
+faketime_library=$(faketime -f +0 printenv LD_PRELOAD)
+# launch NAME DIR [VAR=VALUE...]: toramel of DIR on its offscreen platform,
+# as a user session of its own (the single-instance lock lives there), by
+# its full path, so that the clean-up finds it and the kestrin it started.
+launch() {
+    local name=$1 dir=$2
+    shift 2
+    mkdir -m 700 "$work/$name.runtime"
+    (cd "$dir" && env XDG_RUNTIME_DIR="$work/$name.runtime" QT_QPA_PLATFORM=offscreen TORAMEL_ECHO_STATUS=1 \
+        TORAMEL_ECHO_MESSAGES=1 LD_PRELOAD="$faketime_library" "$@" "$dir/toramel" >"$work/$name.out" 2>&1
+     echo "exit $?" >>"$work/$name.out") &
 }
+# start NAME DIR "YYYY-MM-DD hh:mm:ss": with the clock starting there.
+start() { launch "$1" "$2" FAKETIME="@$3"; }
 # start_movable NAME DIR "YYYY-MM-DD hh:mm:ss": as start, on a clock that
 # `jump NAME SECONDS` later moves forward (the monotonic clock stays real,
-# so the program's timers see no jump). The faketime command would set a
-# fixed FAKETIME that overrides the file, so its library is preloaded here.
-faketime_library=$(faketime -f +0 printenv LD_PRELOAD)
+# so the program's timers see no jump).
 start_movable() {
     printf '%+d\n' $(($(date -d "$3" +%s) - $(date +%s))) >"$work/$1.clock"
-    mkdir -m 700 "$work/$1.runtime"
-    (cd "$2" && XDG_RUNTIME_DIR="$work/$1.runtime" QT_QPA_PLATFORM=offscreen TORAMEL_ECHO_STATUS=1 TORAMEL_ECHO_MESSAGES=1 \
-        LD_PRELOAD="$faketime_library" FAKETIME_TIMESTAMP_FILE="$work/$1.clock" FAKETIME_NO_CACHE=1 \
-        FAKETIME_DONT_FAKE_MONOTONIC=1 ./toramel >"$work/$1.out" 2>&1; echo "exit $?" >>"$work/$1.out") &
-    pids+=($!)
+    launch "$1" "$2" FAKETIME_TIMESTAMP_FILE="$work/$1.clock" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1
 }
 jump() {
     printf '%+d\n' $(($(<"$work/$1.clock") + $2)) >"$work/$1.clock"
