@@ -1,8 +1,9 @@
 #include "shell/qt/led_clock.h"
 
-#include <QDateTime>
 #include <QPainter>
 #include <array>
+
+#include "shell/qt/second_timer.h"
 
 namespace view {
 namespace {
@@ -52,9 +53,7 @@ void LedClock::tick() {
     shown_ = clock_.now();
     setAccessibleName(shownText());
     update();
-    // Wake just after the next second begins.
-    const int ms = static_cast<int>(QDateTime::currentMSecsSinceEpoch() % 1000);
-    timer_.start(1000 - ms + 5);
+    view::armForNextSecond(timer_);
 }
 
 QString LedClock::shownText() const {

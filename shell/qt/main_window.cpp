@@ -213,6 +213,7 @@ void TForm1::Timer1Timer() {
     armTimer1();
     scheduler::Timer1Timer(ctx_);
     syncFromModel();
+    bridge_.followVolume();
 }
 
 void TForm1::forward(const std::function<void()>& handler) {

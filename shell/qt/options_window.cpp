@@ -310,6 +310,12 @@ void TForm4::syncFolderList() {
     }
 }
 
+void TForm4::syncVolume() {
+    syncing_ = true;
+    trackbar1_->setValue(ctx_.Form4.trackbar1Position);
+    syncing_ = false;
+}
+
 void TForm4::syncFromModel() {
     const operation::OptionsForm& f = ctx_.Form4;
     syncing_ = true;

@@ -33,6 +33,7 @@ public:
     ~TForm4() override;
 
     void syncFromModel();
+    void syncVolume();  // the slider alone, leaving boxes being typed in alone
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
     // Named parts, for the tests and the screenshots.

@@ -18,6 +18,10 @@ WindowBridge::WindowBridge()
     : terminate_([] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); }),
       openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {}
 
+void WindowBridge::followVolume() {
+    if (options_) options_->syncVolume();
+}
+
 void WindowBridge::showPasswordDialog() {
     if (password_) password_->showModal();
 }

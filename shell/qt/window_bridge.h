@@ -47,6 +47,8 @@ public:
     // The main window's commands that open the other windows.
     void showOptionsDialog();  // after xuanxiangClick: follows the data, not modal
     void showRecorder();       // rec3Click, modal; returns when the recorder closes
+    // After a tick: a row's volume moves the open dialog's slider too.
+    void followVolume();
 
 private:
     TForm1* main_ = nullptr;

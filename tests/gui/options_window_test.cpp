@@ -103,6 +103,19 @@ private slots:
         QCOMPARE(program->player.volumes.size(), calls);
     }
 
+    void trackBarFollowsARowsVolumeWhileOpen() {
+        // At 07:50:00 the running tick starts the first row, at the default
+        // volume of 200.
+        program->clock.time.hour = 7;
+        program->clock.time.minute = 50;
+        program->ctx().Table1.table.first();
+        program->ctx().Form4.trackbar1Position = 30;
+        dialog->syncFromModel();
+        dialog->show();
+        QTRY_COMPARE_WITH_TIMEOUT(program->ctx().Form4.trackbar1Position, 200, 5000);
+        QCOMPARE(dialog->trackbar1().value(), 200);
+    }
+
     void dirokAssignsTheFolderOrFile() {
         shell::MainContext& ctx = program->ctx();
         QCOMPARE(dialog->edit71().text(), view::qs(ctx.state.AppDir));
