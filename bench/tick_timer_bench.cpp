@@ -27,8 +27,7 @@ struct Samples {
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         const scheduler::LocalTime shown = scheduler::SystemClock().now();
         lateness.push_back(now % 1000);
-        seconds.push_back(static_cast<qint64>(now / 86'400'000) * 86400 + shown.hour * 3600 + shown.minute * 60 +
-                          shown.second);
+        seconds.push_back(((shown.day * 24 + shown.hour) * 60 + shown.minute) * 60 + shown.second);
     }
     void report(const char* name) {
         std::vector<qint64> sorted = lateness;

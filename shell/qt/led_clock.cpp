@@ -53,7 +53,7 @@ void LedClock::tick() {
     shown_ = clock_.now();
     setAccessibleName(shownText());
     update();
-    view::armForNextSecond(timer_);
+    armForNextSecond(timer_);
 }
 
 QString LedClock::shownText() const {
